@@ -1,0 +1,127 @@
+#include "app/trans_label.h"
+
+#include "app/controls.h"
+#include "services/text_heap.h"
+
+namespace {
+
+constexpr char kTransLabelClass[] = "XunzhiTransLabel";
+
+const ControlForm* FormOf(os::HWND hwnd)
+{
+    return reinterpret_cast<const ControlForm*>(os::GetWindowLongA(hwnd, os::GWL_USERDATA));
+}
+
+struct Pass {
+    os::COLORREF color;
+    int offset;  // pixels right and down
+};
+
+// The passes of an effect: an optional first pass, then the main one.
+int PassesOf(const ControlForm& form, Pass passes[2])
+{
+    constexpr os::COLORREF kWhite = 0xFFFFFF;
+    switch (form.effect) {
+    case 1:
+        passes[0] = Pass{kWhite, 1};
+        passes[1] = Pass{form.textColor, 0};
+        return 2;
+    case 2:
+        passes[0] = Pass{kWhite, 0};
+        passes[1] = Pass{form.textColor, 1};
+        return 2;
+    case 3:
+        passes[0] = Pass{0, 2};
+        passes[1] = Pass{form.textColor, 0};
+        return 2;
+    default:
+        passes[0] = Pass{form.textColor, 0};
+        return 1;
+    }
+}
+
+void Paint(os::HWND hwnd)
+{
+    os::PAINTSTRUCT ps;
+    os::HDC hdc = os::BeginPaint(hwnd, &ps);
+    const ControlForm* form = FormOf(hwnd);
+    os::RECT client;
+    os::GetClientRect(hwnd, &client);
+    int length = os::GetWindowTextLengthA(hwnd);
+    if (!form || length <= 0) {
+        os::EndPaint(hwnd, &ps);
+        return;
+    }
+    char* text = AllocText(static_cast<size_t>(length) + 1);
+    os::GetWindowTextA(hwnd, text, length + 1);
+
+    // A font lives for one paint only.
+    os::HFONT font = form->font ? CreateFormFont(*form->font) : nullptr;
+    os::HGDIOBJ previous = os::SelectObject(hdc, font ? font : os::GetStockObject(os::DEFAULT_GUI_FONT));
+    os::UINT format = TransLabelFormat(*form);
+    os::SetBkMode(hdc, os::TRANSPARENT);
+    Pass passes[2];
+    int count = PassesOf(*form, passes);
+    for (int i = 0; i < count; ++i) {
+        os::RECT r = client;
+        if (passes[i].offset)
+            os::OffsetRect(&r, passes[i].offset, passes[i].offset);
+        os::SetTextColor(hdc, passes[i].color);
+        os::DrawTextA(hdc, text, -1, &r, format);
+    }
+    os::SelectObject(hdc, previous);
+    if (font)
+        os::DeleteObject(font);
+    FreeText(text);
+    os::EndPaint(hwnd, &ps);
+}
+
+os::LRESULT OSCALL TransLabelProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os::LPARAM lParam)
+{
+    if (msg == os::WM_PAINT) {
+        Paint(hwnd);
+        return 0;
+    }
+    return os::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+os::UINT TransLabelFormat(const ControlForm& form)
+{
+    os::UINT format = os::DT_NOPREFIX;
+    if (form.horizontalAlign == 1)
+        format |= os::DT_CENTER;
+    else if (form.horizontalAlign == 2)
+        format |= os::DT_RIGHT;
+    if (form.wordWrap)
+        return format | os::DT_WORDBREAK | os::DT_VCENTER;
+    format |= os::DT_SINGLELINE;
+    if (form.verticalAlign == 1)
+        format |= os::DT_VCENTER;
+    else if (form.verticalAlign == 2)
+        format |= os::DT_BOTTOM;
+    return format;
+}
+
+void RegisterTransLabelClass(os::HINSTANCE instance)
+{
+    os::WNDCLASSA wc{};
+    wc.style = os::CS_DBLCLKS | os::CS_HREDRAW | os::CS_VREDRAW;
+    wc.lpfnWndProc = TransLabelProc;
+    wc.hInstance = instance;
+    wc.hCursor = os::LoadCursorA(nullptr, os::IDC_ARROW);
+    wc.hbrBackground = static_cast<os::HBRUSH>(os::GetStockObject(os::NULL_BRUSH));
+    wc.lpszClassName = kTransLabelClass;
+    os::RegisterClassA(&wc);
+}
+
+os::HWND CreateTransLabel(os::HWND parent, const ControlForm& form, int childId, os::HINSTANCE instance)
+{
+    os::HWND label = os::CreateWindowExA(os::WS_EX_TRANSPARENT, kTransLabelClass, form.text,
+                                         os::WS_CHILD | os::WS_CLIPSIBLINGS, form.x, form.y, form.width, form.height,
+                                         parent, static_cast<os::UINT_PTR>(childId), instance, nullptr);
+    if (label)
+        os::SetWindowLongA(label, os::GWL_USERDATA, reinterpret_cast<os::LONG_PTR>(&form));
+    return label;
+}
