@@ -19,6 +19,7 @@ protected:
         fake::Reset();
         ResetProcessState();
         SetTextHeap(os::GetProcessHeap());
+        fake::ClearCalls();
     }
 
     void TearDown() override { UseFormBindings(); }

@@ -319,6 +319,7 @@ void DestroyMainWindow()
 {
     if (g.hwnd && os::IsWindow(g.hwnd))
         os::DestroyWindow(g.hwnd);
+    ReleaseControlResources();  // what a window that never came to be leaves behind
     if (g.icon)
         os::DestroyIcon(g.icon);
     g.icon = nullptr;

@@ -347,7 +347,7 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type)
     Window* previouslyActive = s.active;
     for (Window* w : disabled) {
         w->style |= WS_DISABLED;
-        if (s.focus && TopLevel(s.focus) == w)
+        if (s.focus == w)  // a focused child keeps the focus until the box is activated
             MoveFocus(nullptr);
         Deliver(w, WM_ENABLE, 0, 0);
     }
