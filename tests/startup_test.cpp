@@ -179,8 +179,10 @@ TEST_F(StartupTest, HotkeyLabelRaisesFeedback)
 TEST_F(StartupTest, EventsOfTheFormWithoutAHandlerDoNothing)
 {
     Load();
-    EXPECT_FALSE(RaiseEvent(kMainWindow, kStartButton, kEventClicked).handled);
+    EXPECT_FALSE(RaiseEvent(kMainWindow, kMainWindowSelf, kEventCloseQuery).handled);
     EXPECT_FALSE(RaiseEvent(kMainWindow, kCreditsLabel, kEventRightButtonDown).handled);
+    EXPECT_FALSE(RaiseEvent(kMainWindow, kModeBox, kEventKeyDown).handled);
+    EXPECT_TRUE(RaiseEvent(kMainWindow, kStopButton, kEventClicked).handled);
 }
 
 TEST_F(StartupTest, SuspendedEventsRaiseNothing)

@@ -1,9 +1,13 @@
 #include "app/bindings.h"
 
+#include "app/clicker_controller.h"
+
 // Which handler each bound event of the form calls. Any other event finds no
 // row here and has no effect.
 const Binding kFormBindings[] = {
-    {0, 0, nullptr, nullptr, nullptr},
+    {kStartButton, kEventClicked, OnStartClicked, nullptr, nullptr},
+    {kStopButton, kEventClicked, OnStopClicked, nullptr, nullptr},
+    {kClickTimer, kEventTick, OnTimerTick, nullptr, nullptr},
 };
 
-const size_t kFormBindingCount = 0;
+const size_t kFormBindingCount = sizeof kFormBindings / sizeof kFormBindings[0];

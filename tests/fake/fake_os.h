@@ -59,6 +59,9 @@ bool HeapMisuse();  // a block freed twice, or a pointer freed that never was al
 void SetScreenSize(int width, int height);
 void SetKeyDown(int virtualKey, bool down);
 void SetCursor(int x, int y);
+// The next GetCursorPos calls return these points in turn (the user moving
+// the mouse between them); afterwards the last one stays.
+void SetCursorPath(const std::vector<os::POINT>& points);
 void SetClipboardText(const std::string& text);
 
 // ---- the scripted user. Actions run one at a time, whenever the innermost
@@ -71,6 +74,8 @@ size_t PendingScript();
 // the fake then ends that loop with WM_QUIT, so a test cannot hang.
 bool RanDry();
 uint32_t Now();  // the virtual clock, in milliseconds
+// Time passes at once, as while a handler is busy: nothing is delivered meanwhile.
+void Elapse(uint32_t milliseconds);
 
 // User input, to be called from script actions (or directly, then delivered by
 // the next loop). Input to a window that is disabled, or whose top-level window

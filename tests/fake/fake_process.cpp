@@ -152,6 +152,8 @@ void SetKeyDown(int virtualKey, bool down)
         S().keysDown.erase(virtualKey);
 }
 void SetCursor(int x, int y) { S().cursor = os::POINT{x, y}; }
+void SetCursorPath(const std::vector<os::POINT>& points) { S().cursorPath.assign(points.begin(), points.end()); }
+void Elapse(uint32_t milliseconds) { S().now += milliseconds; }
 void SetClipboardText(const std::string& text) { S().clipboard = text; }
 
 std::vector<Timer> Timers()
@@ -415,6 +417,10 @@ BOOL GetCursorPos(POINT* point)
     Record("GetCursorPos()");
     if (ShouldFail("GetCursorPos"))
         return 0;
+    if (!S().cursorPath.empty()) {
+        S().cursor = S().cursorPath.front();
+        S().cursorPath.pop_front();
+    }
     *point = S().cursor;
     return 1;
 }

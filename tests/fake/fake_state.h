@@ -131,6 +131,7 @@ struct State {
     int screenHeight = 768;
     std::set<int> keysDown;
     os::POINT cursor{512, 384};
+    std::deque<os::POINT> cursorPath;
     std::string clipboard;
     std::string moduleFileName = "C:\\Program Files\\Xunzhi\\xunzhi.exe";
     std::string currentDirectory = "C:\\users\\tester";
