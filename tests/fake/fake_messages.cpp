@@ -87,6 +87,11 @@ bool NextMessage(os::MSG* msg, bool* dry)
                 step.action();
             else
                 s.waitUntil = s.now + step.wait;
+            if (!s.openBoxes.empty() && s.openBoxes.back()->done) {
+                // The user closed the innermost box: its loop ends before the next action.
+                *msg = os::MSG{nullptr, os::WM_NULL, 0, 0, s.now, s.cursor};
+                return false;
+            }
             continue;
         }
         *dry = true;
@@ -377,6 +382,8 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type)
             DispatchInternal(m);
             continue;
         }
+        if (box.done)
+            break;
         if (dry) {
             box.result = box.firstButton;
         } else {  // the quit message ends the box and is handed on
