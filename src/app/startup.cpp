@@ -3,6 +3,7 @@
 #include "app/events.h"
 #include "app/fatal_error.h"
 #include "app/main_window.h"
+#include "app/window_created.h"
 #include "services/text_heap.h"
 
 namespace {
@@ -54,6 +55,7 @@ void ResetProcessState()
     gProcess = ProcessState{};
     ResetEvents();
     ResetMainWindow();
+    ResetWindowCreated();
 }
 
 void RunMessageLoop()

@@ -4,6 +4,10 @@
 #
 # Environment: E2E_PREFIX (Wine prefix, reused between runs) and E2E_OUT
 # (screenshots, logs); both default to places under the current directory.
+# The sourcing script sets E2E_INSPECTOR to the path of inspector.exe.
+#
+# Every Wine call has its own deadline, below the ctest TIMEOUT: a script that
+# ctest has to kill cannot run its cleanup.
 
 E2E_PREFIX=${E2E_PREFIX:-$PWD/e2e-prefix}
 E2E_OUT=${E2E_OUT:-$PWD/e2e}
@@ -72,14 +76,15 @@ e2e_prepare_prefix() {
     fi
     e2e_log "making the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    wineboot -i >>"$E2E_OUT/wine.log" 2>&1 || e2e_fail "wineboot -i failed (see $E2E_OUT/wine.log)"
+    timeout -k 5 180 wineboot -i >>"$E2E_OUT/wine.log" 2>&1 || e2e_fail "wineboot -i failed (see $E2E_OUT/wine.log)"
     # One shared 1024x768 desktop: Windows-like title bars and screen metrics.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$E2E_OUT/wine.log" 2>&1 \
+    timeout -k 5 60 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$E2E_OUT/wine.log" 2>&1 \
         || e2e_fail "could not set the virtual desktop"
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >>"$E2E_OUT/wine.log" 2>&1 \
+    timeout -k 5 60 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >>"$E2E_OUT/wine.log" 2>&1 \
         || e2e_fail "could not set the virtual desktop size"
-    # The registry is written back lazily; wait so the keys are on disk.
-    wineserver -w
+    # Let this session end, so the next program starts a desktop that reads
+    # the keys (and they reach the disk).
+    timeout -k 5 60 wineserver -w || e2e_fail "the Wine session that made the prefix did not end"
     touch "$WINEPREFIX/.e2e-ready"
 }
 
@@ -104,20 +109,29 @@ e2e_start_program() {
     E2E_PID=$!
 }
 
-# e2e_wait_window INSPECTOR TITLE [SECONDS]: polls until a shown top-level
-# window has TITLE; fails early if the program it waits for (E2E_PID) ends.
+# e2e_inspect COMMAND TITLE: runs inspector.exe (see inspector.cpp).
+e2e_inspect() {
+    [ -f "${E2E_INSPECTOR:-}" ] || e2e_fail "no inspector at '${E2E_INSPECTOR:-}'"
+    timeout -k 5 30 wine "$E2E_INSPECTOR" "$@"
+}
+
+# e2e_wait_window TITLE [SECONDS]: polls until a shown top-level window has
+# TITLE; fails early if the program it waits for (E2E_PID) ends.
 e2e_wait_window() {
-    local inspector=$1 title=$2 deadline=$((SECONDS + ${3:-60}))
+    local title=$1 seconds=${2:-60}
+    local deadline=$((SECONDS + seconds))
     while [ $SECONDS -lt $deadline ]; do
-        if wine "$inspector" find "$title" >/dev/null 2>&1; then
+        if e2e_inspect find "$title" >/dev/null 2>&1; then
             return 0
         fi
         if [ -n "$E2E_PID" ] && ! kill -0 "$E2E_PID" 2>/dev/null; then
-            e2e_fail "the program ended before its window \"$title\" appeared"
+            E2E_EXIT_CODE=0
+            wait "$E2E_PID" || E2E_EXIT_CODE=$?
+            e2e_fail "the program ended (exit code $E2E_EXIT_CODE) before its window \"$title\" appeared"
         fi
         sleep 0.2
     done
-    e2e_fail "no window \"$title\" within ${3:-60} s"
+    e2e_fail "no window \"$title\" within $seconds s"
 }
 
 # e2e_wait_exit PID SECONDS: sets E2E_EXIT_CODE, or fails at the deadline.
@@ -135,7 +149,7 @@ e2e_wait_exit() {
 # Wine window lives inside one X window, the desktop's.
 e2e_focus_desktop() {
     local desktop
-    desktop=$(xdotool search --onlyvisible --name 'Wine' 2>/dev/null | head -n 1) || true
+    desktop=$(xdotool search --maxdepth 1 --onlyvisible --class explorer.exe 2>/dev/null | head -n 1) || true
     [ -n "$desktop" ] || e2e_fail "no Wine desktop window on $DISPLAY"
     xdotool windowfocus --sync "$desktop"
 }

@@ -1,0 +1,37 @@
+#include "app/window_created.h"
+
+#include "app/clicker_controller.h"
+#include "app/control_ids.h"
+#include "app/hotkey_service.h"
+#include "app/properties.h"
+
+int32_t StartHotkeyId = 0;
+int32_t StopHotkeyId = 0;
+
+namespace {
+constexpr int32_t kNoModifiers = 0;
+}
+
+void OnWindowCreated()
+{
+    StartHotkeyId = RegisterGlobalHotkey(GetWindowHandle(kMainWindow, kMainWindowSelf),
+                                         GetWindowHandle(kMainWindow, kHotkeyLabel), kNoModifiers, os::VK_F10);
+    StopHotkeyId = RegisterGlobalHotkey(GetWindowHandle(kMainWindow, kMainWindowSelf),
+                                        GetWindowHandle(kMainWindow, kHotkeyLabel), kNoModifiers, os::VK_F11);
+}
+
+// The two tests are separate on purpose: equal ids (both 0) never arrive.
+void OnHotkeyFeedback(int32_t first, int32_t)
+{
+    if (first == StartHotkeyId)
+        OnStartClicked();
+    if (first == StopHotkeyId)
+        OnStopClicked();
+}
+
+void ResetWindowCreated()
+{
+    StartHotkeyId = 0;
+    StopHotkeyId = 0;
+    ResetHotkeyService();
+}
