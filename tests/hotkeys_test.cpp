@@ -31,7 +31,7 @@ TEST_F(HotkeyTest, BothKeysFree)
     EXPECT_EQ(StopHotkeyId, 33002);
     std::vector<std::string> calls;
     for (const std::string& c : fake::CallsNamed({"RegisterHotKey", "SetWindowLongA"}))
-        if (c.find(",-4)") != std::string::npos || c.rfind("RegisterHotKey", 0) == 0)
+        if (c.find("#1,-4)") != std::string::npos || c.rfind("RegisterHotKey", 0) == 0)
             calls.push_back(c);
     EXPECT_SEQUENCE(calls, {"SetWindowLongA(#1,-4)", "RegisterHotKey(#1,33001,0,0x79)",
                             "RegisterHotKey(#1,33002,0,0x7a)"});
@@ -134,7 +134,7 @@ TEST_F(HotkeyTest, OtherMessagesPassThrough)
                 calls.push_back(c);
         std::vector<std::string> expected{"SendMessageA(#1,0x312," + std::to_string(row.id) + ",7929856)"};
         if (row.forwarded)
-            expected.push_back("SendMessageA(#11,0x8075," + std::to_string(row.id) + ",0)");
+            expected.push_back("SendMessageA(#12,0x8075," + std::to_string(row.id) + ",0)");
         expected.push_back("CallWindowProcA(#1,0x312)");
         SCOPED_TRACE(row.id);
         EXPECT_SEQUENCE(calls, expected);

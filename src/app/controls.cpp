@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/interval_box.h"
 #include "app/label.h"
 #include "app/trans_label.h"
 #include "services/periodic_timer.h"
@@ -36,6 +37,10 @@ os::HWND CreateEditBox(os::HWND parent, const ControlForm& form, int childId, os
     SetFont(edit, font);
     os::SendMessageA(edit, os::EM_LIMITTEXT, static_cast<os::WPARAM>(form.limit), 0);
     os::SendMessageA(edit, os::EM_SETSEL, 0, 0);
+    if (form.inputMode == kIntegerInputMode && !MakeIntegerBox(parent, edit, instance)) {
+        os::DestroyWindow(edit);
+        return nullptr;
+    }
     return edit;
 }
 

@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "app/events.h"
 #include "app/fatal_error.h"
+#include "app/interval_box.h"
 #include "app/keyboard.h"
 #include "app/startup.h"
 
@@ -87,15 +88,36 @@ os::LRESULT OnCommand(os::HWND hwnd, os::WPARAM wParam, os::LPARAM lParam)
             RaiseEvent(kMainWindow, form.id, kEventClicked);
         break;
     case ControlKind::Edit:
-        if (code == os::EN_SETFOCUS)
+        if (code == os::EN_SETFOCUS) {
             RaiseEvent(kMainWindow, form.id, kEventFocusGained);
-        else if (code == os::EN_KILLFOCUS)
+        } else if (code == os::EN_KILLFOCUS) {
+            if (form.inputMode == kIntegerInputMode)
+                RewriteIntegerBox(g.controls[index]);
             RaiseEvent(kMainWindow, form.id, kEventFocusLost);
+        }
         break;
     default:
         break;
     }
     return 0;
+}
+
+// A press on a spin control's arrow steps its integer box; the control's own
+// position never moves.
+os::LRESULT OnNotify(os::HWND hwnd, os::WPARAM wParam, os::LPARAM lParam)
+{
+    const auto* header = reinterpret_cast<const os::NMHDR*>(lParam);
+    if (header && header->code == os::UDN_DELTAPOS) {
+        for (size_t i = 0; i < kControlCount; ++i) {
+            bool integerBox = kControlForms[i].kind == ControlKind::Edit &&
+                              kControlForms[i].inputMode == kIntegerInputMode;
+            if (integerBox && g.controls[i] && SpinOf(g.controls[i]) == header->hwndFrom) {
+                StepIntegerBox(g.controls[i], reinterpret_cast<const os::NMUPDOWN*>(lParam)->iDelta);
+                return 1;
+            }
+        }
+    }
+    return os::DefWindowProcA(hwnd, os::WM_NOTIFY, wParam, lParam);
 }
 
 os::LRESULT OnControlColor(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os::LPARAM lParam)
@@ -122,6 +144,8 @@ os::LRESULT OSCALL MainWindowProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam
     }
     case os::WM_COMMAND:
         return OnCommand(hwnd, wParam, lParam);
+    case os::WM_NOTIFY:
+        return OnNotify(hwnd, wParam, lParam);
     case os::WM_CTLCOLOREDIT:
     case os::WM_CTLCOLORLISTBOX:
     case os::WM_CTLCOLORSTATIC:

@@ -255,7 +255,21 @@ os::LRESULT OSCALL UpDownProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os
         w->rangeLow = static_cast<os::SHORT>((lParam >> 16) & 0xFFFF);
         return 0;
     }
+    if (msg == os::WM_USER + 103) {  // UDM_SETPOS
+        w->curSel = static_cast<int>(lParam);
+        return 0;
+    }
     return DefProc(hwnd, msg, wParam, lParam);
+}
+
+void ClickSpin(os::HWND spin, int delta)
+{
+    Window* w = W(spin);
+    if (!EnabledForInput(w) || !w->parent)
+        return;
+    os::NMUPDOWN nm{{spin, static_cast<os::UINT_PTR>(w->id), os::UDN_DELTAPOS}, w->curSel, delta};
+    if (!Deliver(w->parent, os::WM_NOTIFY, static_cast<os::WPARAM>(w->id), reinterpret_cast<os::LPARAM>(&nm)))
+        w->curSel += delta;
 }
 
 }  // namespace fake

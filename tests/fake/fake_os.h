@@ -88,6 +88,7 @@ void RightClickWindow(os::HWND hwnd);
 void PressHotkey(os::UINT modifiers, os::UINT virtualKey);  // WM_HOTKEY if registered here
 void HoldHotkey(os::UINT modifiers, os::UINT virtualKey);   // another program owns this key
 void SelectItem(os::HWND combo, int index);  // as the user picks from the list
+void ClickSpin(os::HWND spin, int delta);    // an arrow of a spin control: +1 up, -1 down
 void ActivateOther();  // another program takes the activation (the main window is deactivated)
 void ActivateWindow(os::HWND hwnd);  // the user brings a top-level window back
 
@@ -141,7 +142,7 @@ struct WindowInfo {
     int selStart;   // EDIT: selection
     int selEnd;
     std::vector<std::string> items;  // COMBOBOX
-    int curSel;
+    int curSel;     // COMBOBOX: the selection; spin control: its position
     int itemHeight;
     int fieldHeight;
 };
