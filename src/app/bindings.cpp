@@ -1,6 +1,7 @@
 #include "app/bindings.h"
 
 #include "app/clicker_controller.h"
+#include "app/credits.h"
 #include "app/window_created.h"
 
 // Which handler each bound event of the form calls. Any other event finds no
@@ -11,6 +12,8 @@ const Binding kFormBindings[] = {
     {kStopButton, kEventClicked, OnStopClicked, nullptr, nullptr},
     {kClickTimer, kEventTick, OnTimerTick, nullptr, nullptr},
     {kHotkeyLabel, kEventFeedback, nullptr, OnHotkeyFeedback, nullptr},
+    {kCreditsLabel, kEventLeftButtonDown, nullptr, nullptr, OnCreditsLeftButtonDown},
+    {kCreditsLabel, kEventDoubleClicked, nullptr, nullptr, OnCreditsDoubleClicked},
 };
 
 const size_t kFormBindingCount = sizeof kFormBindings / sizeof kFormBindings[0];

@@ -76,13 +76,74 @@ void Paint(os::HWND hwnd)
     os::EndPaint(hwnd, &ps);
 }
 
+constexpr size_t kMaxBeneath = 64;
+
+// The visible descendants of `parent`: for each child from the top of the
+// z-order down, first its own, then the child itself.
+void CollectVisible(os::HWND parent, os::HWND list[kMaxBeneath], size_t* count)
+{
+    for (os::HWND child = os::GetTopWindow(parent); child; child = os::GetWindow(child, os::GW_HWNDNEXT)) {
+        if (!os::IsWindowVisible(child))
+            continue;
+        CollectVisible(child, list, count);
+        if (*count < kMaxBeneath)
+            list[(*count)++] = child;
+    }
+}
+
+// A label has no background: after a move, what lies beneath it is painted
+// again first, bottom up, and then the label itself.
+void RedrawBeneath(os::HWND label)
+{
+    os::HWND top = label;
+    while (!(os::GetWindowLongA(top, os::GWL_STYLE) & static_cast<os::LONG_PTR>(os::WS_POPUP))) {
+        os::HWND parent = os::GetParent(top);
+        if (!parent)
+            break;
+        top = parent;
+    }
+    os::RECT covered;
+    os::GetWindowRect(label, &covered);
+    if (top != label) {
+        os::POINT a{covered.left, covered.top}, b{covered.right, covered.bottom};
+        os::ScreenToClient(top, &a);
+        os::ScreenToClient(top, &b);
+        os::RECT inTop{a.x, a.y, b.x, b.y};
+        os::InvalidateRect(top, &inTop, 1);
+        os::UpdateWindow(top);
+    }
+    os::HWND beneath[kMaxBeneath];
+    size_t count = 0;
+    CollectVisible(top, beneath, &count);
+    for (size_t i = count; i-- > 0;) {
+        os::RECT area, overlap;
+        os::GetWindowRect(beneath[i], &area);
+        if (!os::IntersectRect(&overlap, &area, &covered) || os::IsRectEmpty(&overlap))
+            continue;
+        os::POINT a{overlap.left, overlap.top}, b{overlap.right, overlap.bottom};
+        os::ScreenToClient(beneath[i], &a);
+        os::ScreenToClient(beneath[i], &b);
+        os::RECT local{a.x, a.y, b.x, b.y};
+        os::RedrawWindow(beneath[i], &local, nullptr,
+                         os::RDW_INVALIDATE | os::RDW_ERASE | os::RDW_UPDATENOW | os::RDW_ERASENOW | os::RDW_FRAME);
+    }
+    os::InvalidateRect(label, nullptr, 0);
+}
+
 os::LRESULT OSCALL TransLabelProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os::LPARAM lParam)
 {
-    if (msg == os::WM_PAINT) {
+    switch (msg) {
+    case os::WM_PAINT:
         Paint(hwnd);
         return 0;
+    case os::WM_MOVE: {
+        os::LRESULT result = os::DefWindowProcA(hwnd, msg, wParam, lParam);
+        RedrawBeneath(hwnd);
+        return result;
     }
-    return os::DefWindowProcA(hwnd, msg, wParam, lParam);
+    default:
+        return os::DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
 }
 
 }  // namespace
