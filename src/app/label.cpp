@@ -1,6 +1,7 @@
 #include "app/label.h"
 
 #include "app/events.h"
+#include "services/window_class.h"
 
 namespace {
 
@@ -19,16 +20,7 @@ os::LRESULT OSCALL LabelProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os:
 
 }  // namespace
 
-void RegisterLabelClass(os::HINSTANCE instance)
-{
-    os::WNDCLASSA wc{};
-    wc.lpfnWndProc = LabelProc;
-    wc.hInstance = instance;
-    wc.hCursor = os::LoadCursorA(nullptr, os::IDC_ARROW);
-    wc.hbrBackground = static_cast<os::HBRUSH>(os::GetStockObject(os::NULL_BRUSH));
-    wc.lpszClassName = kLabelClass;
-    os::RegisterClassA(&wc);
-}
+void RegisterLabelClass(os::HINSTANCE instance) { RegisterPlainClass(instance, kLabelClass, 0, LabelProc); }
 
 os::HWND CreateLabel(os::HWND parent, const ControlForm& form, int childId, os::HINSTANCE instance)
 {

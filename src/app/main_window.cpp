@@ -6,6 +6,7 @@
 #include "app/interval_box.h"
 #include "app/keyboard.h"
 #include "app/startup.h"
+#include "services/window_class.h"
 
 os::LRESULT OSCALL MainWindowProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os::LPARAM lParam);
 
@@ -28,20 +29,6 @@ struct MainWindowState {
 };
 
 MainWindowState g;
-
-// Registered at the one load of the process; a second registration would
-// only be refused.
-void RegisterWindowClass(os::HINSTANCE instance)
-{
-    os::WNDCLASSA wc{};
-    wc.style = os::CS_DBLCLKS | os::CS_HREDRAW | os::CS_VREDRAW;
-    wc.hInstance = instance;
-    wc.hCursor = os::LoadCursorA(nullptr, os::IDC_ARROW);
-    wc.hbrBackground = static_cast<os::HBRUSH>(os::GetStockObject(os::NULL_BRUSH));
-    wc.lpszClassName = kWindowClass;
-    wc.lpfnWndProc = MainWindowProc;
-    os::RegisterClassA(&wc);
-}
 
 // Frees what the window held for its controls, once they are all gone.
 void ReleaseControlResources()
@@ -276,7 +263,8 @@ void LoadWindow(ControlId window)
     }
     SuspendEvents();
     os::HINSTANCE instance = os::GetModuleHandleA(nullptr);
-    RegisterWindowClass(instance);
+    // The window paints its own background (WM_ERASEBKGND).
+    RegisterPlainClass(instance, kWindowClass, os::CS_DBLCLKS | os::CS_HREDRAW | os::CS_VREDRAW, MainWindowProc);
     RegisterControlClasses(instance);
     g.faceBrush = os::CreateSolidBrush(os::GetSysColor(os::COLOR_BTNFACE));
 

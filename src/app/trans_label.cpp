@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "services/text_heap.h"
+#include "services/window_class.h"
 
 namespace {
 
@@ -167,14 +168,8 @@ os::UINT TransLabelFormat(const ControlForm& form)
 
 void RegisterTransLabelClass(os::HINSTANCE instance)
 {
-    os::WNDCLASSA wc{};
-    wc.style = os::CS_DBLCLKS | os::CS_HREDRAW | os::CS_VREDRAW;
-    wc.lpfnWndProc = TransLabelProc;
-    wc.hInstance = instance;
-    wc.hCursor = os::LoadCursorA(nullptr, os::IDC_ARROW);
-    wc.hbrBackground = static_cast<os::HBRUSH>(os::GetStockObject(os::NULL_BRUSH));
-    wc.lpszClassName = kTransLabelClass;
-    os::RegisterClassA(&wc);
+    // The null brush: erasing paints nothing, the window shows through.
+    RegisterPlainClass(instance, kTransLabelClass, os::CS_DBLCLKS | os::CS_HREDRAW | os::CS_VREDRAW, TransLabelProc);
 }
 
 os::HWND CreateTransLabel(os::HWND parent, const ControlForm& form, int childId, os::HINSTANCE instance)

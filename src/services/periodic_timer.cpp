@@ -2,6 +2,7 @@
 
 #include "app/events.h"
 #include "services/text_heap.h"
+#include "services/window_class.h"
 
 namespace {
 
@@ -67,14 +68,7 @@ os::LRESULT OSCALL TimerProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os:
 
 void RegisterPeriodicTimerClass(os::HINSTANCE instance)
 {
-    os::WNDCLASSA wc{};
-    wc.style = os::CS_DBLCLKS;
-    wc.lpfnWndProc = TimerProc;
-    wc.hInstance = instance;
-    wc.hCursor = os::LoadCursorA(nullptr, os::IDC_ARROW);
-    wc.hbrBackground = static_cast<os::HBRUSH>(os::GetStockObject(os::NULL_BRUSH));
-    wc.lpszClassName = kTimerClass;
-    os::RegisterClassA(&wc);
+    RegisterPlainClass(instance, kTimerClass, os::CS_DBLCLKS, TimerProc);
 }
 
 os::HWND CreatePeriodicTimer(os::HWND owner, ControlId window, ControlId control, int x, int y, int width, int height,
