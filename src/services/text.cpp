@@ -69,6 +69,8 @@ constexpr size_t kKeptDigits = 800;
 // the arithmetic far from int64 overflow.
 constexpr int64_t kExponentCap = 1000000000000000;
 
+constexpr size_t kMinDigits = 20;
+
 // The parsed number as an integer of `count` digits times 10^exponent.
 struct Decimal {
     char digits[kKeptDigits + 1];
@@ -91,8 +93,14 @@ double ToDouble(const Decimal& d)
     size_t n = 0;
     for (size_t i = 0; i < d.count; ++i)
         buffer[n++] = d.digits[i];
+    // from_chars takes short inputs through a floating-point multiply, which
+    // rounds twice on the x87 of the 32-bit build; padded to 20 digits they
+    // take its integer path, correctly rounded on every target.
+    int64_t exponent = d.exponent;
+    for (; n < kMinDigits; ++n, --exponent)
+        buffer[n] = '0';
     buffer[n++] = 'e';
-    auto written = std::to_chars(buffer + n, buffer + sizeof buffer, d.exponent);
+    auto written = std::to_chars(buffer + n, buffer + sizeof buffer, exponent);
     double value = 0.0;
     auto parsed = std::from_chars(buffer, written.ptr, value, std::chars_format::scientific);
     if (parsed.ec == std::errc::result_out_of_range)
@@ -217,7 +225,7 @@ size_t FormatNumber(double x, char* out)
                                  std::chars_format::scientific, 16);
     int exponent = 0;
     const char* e = expansion + 18;  // after the 17 digits and the point
-    std::from_chars(e[1] == '+' ? e + 2 : e + 1, written.ptr, exponent);
+    std::from_chars(e + 2, written.ptr, exponent);
     if (e[1] == '-')
         exponent = -exponent;
 
