@@ -30,7 +30,9 @@ struct ControllerTest : AppTest {
     static int32_t Period() { return ReadProperty(kMainWindow, kClickTimer, kPropPeriod, kWholeValue).number; }
     static std::vector<std::string> Boxes() { return fake::CallsNamed({"MessageBoxA"}); }
     static std::vector<std::string> Clicks() { return fake::CallsNamed({"SetCursorPos", "mouse_event"}); }
-    static size_t TimerBlocks() { return 2; }  // the timer's and the interval box's state, held while the window lives
+    // The timer's and the interval box's state and the six controls in the flat
+    // look, held while the window lives.
+    static size_t TimerBlocks() { return 8; }
 };
 
 }  // namespace

@@ -259,7 +259,7 @@ TEST_F(MainWindowTest, PropertiesRightAfterLoading)
     FreeText(interval.text);
     EXPECT_EQ(ReadProperty(kMainWindow, kModeBox, kPropSelection, kWholeValue).number, 0);
     EXPECT_EQ(ReadProperty(kMainWindow, kClickTimer, kPropPeriod, kWholeValue).number, 0);
-    EXPECT_EQ(fake::LiveHeapBlocks(), 2u);  // the timer's and the interval box's own state
+    EXPECT_EQ(fake::LiveHeapBlocks(), 8u);  // the timer's and the interval box's own state, six controls in the flat look
 }
 
 TEST_F(MainWindowTest, EmptyTextReadsAsAbsentWithoutAllocating)
@@ -309,6 +309,8 @@ TEST_F(MainWindowTest, WholeSessionEndsCleanly)
     EXPECT_EQ(fake::LiveHeapBlocks(), 0u);
     EXPECT_EQ(fake::LiveGdiObjects(), 0u);
     EXPECT_EQ(fake::LiveIcons(), 0u);
+    EXPECT_EQ(fake::LiveHooks(), 0u);
+    EXPECT_EQ(fake::LiveDcs(), 0u);
     EXPECT_EQ(fake::OleInitCount(), 0);
     EXPECT_FALSE(fake::HeapMisuse());
     EXPECT_SEQUENCE(fake::CallsNamed({"PostQuitMessage", "OleUninitialize", "ExitProcess"}),

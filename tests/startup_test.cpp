@@ -62,6 +62,7 @@ struct StartupTest : AppTest {
         EXPECT_EQ(fake::LiveHeapBlocks(), 0u);
         EXPECT_EQ(fake::LiveGdiObjects(), 0u);
         EXPECT_EQ(fake::LiveIcons(), 0u);
+        EXPECT_EQ(fake::LiveHooks(), 0u);
     }
 };
 

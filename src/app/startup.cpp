@@ -3,6 +3,7 @@
 #include "app/events.h"
 #include "app/fatal_error.h"
 #include "app/main_window.h"
+#include "app/visual_style.h"
 #include "app/window_created.h"
 #include "services/text_heap.h"
 
@@ -43,6 +44,7 @@ void Shutdown()
     gProcess.shutdownDone = true;
     SuspendEvents();  // no handler runs from here on
     DestroyMainWindow();
+    SetVisualStyle(0);  // the controls went with the window; this removes the hook
     os::OleUninitialize();
 }
 
@@ -56,6 +58,7 @@ void ResetProcessState()
     ResetEvents();
     ResetMainWindow();
     ResetWindowCreated();
+    ResetVisualStyle();
 }
 
 void RunMessageLoop()

@@ -4,16 +4,19 @@
 #include "app/control_ids.h"
 #include "app/hotkey_service.h"
 #include "app/properties.h"
+#include "app/visual_style.h"
 
 int32_t StartHotkeyId = 0;
 int32_t StopHotkeyId = 0;
 
 namespace {
 constexpr int32_t kNoModifiers = 0;
+constexpr int32_t kSilver = 3;
 }
 
 void OnWindowCreated()
 {
+    SetVisualStyle(kSilver);
     StartHotkeyId = RegisterGlobalHotkey(GetWindowHandle(kMainWindow, kMainWindowSelf),
                                          GetWindowHandle(kMainWindow, kHotkeyLabel), kNoModifiers, os::VK_F10);
     StopHotkeyId = RegisterGlobalHotkey(GetWindowHandle(kMainWindow, kMainWindowSelf),

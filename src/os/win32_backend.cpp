@@ -211,6 +211,17 @@ BOOL OffsetRect(RECT* rect, int dx, int dy) { return ::OffsetRect(Win(rect), dx,
 BOOL IntersectRect(RECT* dest, const RECT* a, const RECT* b) { return ::IntersectRect(Win(dest), Win(a), Win(b)); }
 BOOL IsRectEmpty(const RECT* rect) { return ::IsRectEmpty(Win(rect)); }
 
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush)
+{
+    return ::FrameRect(Win(hdc), Win(rect), static_cast<::HBRUSH>(Win(brush)));
+}
+
+HDC GetDC(HWND hwnd) { return Our<HDC>(::GetDC(Win(hwnd))); }
+HDC GetWindowDC(HWND hwnd) { return Our<HDC>(::GetWindowDC(Win(hwnd))); }
+int ReleaseDC(HWND hwnd, HDC hdc) { return ::ReleaseDC(Win(hwnd), Win(hdc)); }
+HPEN CreatePen(int style, int width, COLORREF color) { return Our<HPEN>(::CreatePen(style, width, color)); }
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) { return ::Ellipse(Win(hdc), left, top, right, bottom); }
+
 // ---- Timers, hotkeys, hooks, input
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
@@ -236,6 +247,9 @@ LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam)
 {
     return ::CallNextHookEx(Win(hook), code, wParam, lParam);
 }
+
+static_assert(sizeof(os::TRACKMOUSEEVENT) == sizeof(::TRACKMOUSEEVENT));
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* track) { return ::TrackMouseEvent(reinterpret_cast<::TRACKMOUSEEVENT*>(track)); }
 
 BOOL GetCursorPos(POINT* point) { return ::GetCursorPos(Win(point)); }
 BOOL SetCursorPos(int x, int y) { return ::SetCursorPos(x, y); }

@@ -231,6 +231,13 @@ os::LRESULT OSCALL ButtonProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os
             Notify(w, os::BN_CLICKED);
         }
         return 0;
+    case os::BM_GETSTATE:
+        return (w->pressed ? os::BST_PUSHED : 0) | w->check;
+    case os::BM_GETCHECK:
+        return w->check;
+    case os::BM_SETCHECK:
+        w->check = static_cast<int>(wParam & 3);
+        return 0;
     case os::BM_CLICK:
         Deliver(w, os::WM_LBUTTONDOWN, 1, 0);
         Deliver(w, os::WM_LBUTTONUP, 0, 0);

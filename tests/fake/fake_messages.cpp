@@ -502,7 +502,11 @@ BOOL RedrawWindow(HWND hwnd, const RECT*, void*, UINT flags)
         w->needsPaint = true;
     if (flags & RDW_ERASE)
         w->needsErase = true;
-    if ((flags & RDW_UPDATENOW) && w->needsPaint && (w->style & WS_VISIBLE))
+    // An invalidated frame is painted first, as Windows does.
+    if ((flags & RDW_FRAME) && (flags & RDW_INVALIDATE) && (flags & (RDW_UPDATENOW | RDW_ERASENOW)) &&
+        (w->style & WS_VISIBLE))
+        Deliver(w, WM_NCPAINT, 1, 0);
+    if ((flags & RDW_UPDATENOW) && w->needsPaint && w->alive && (w->style & WS_VISIBLE))
         Deliver(w, WM_PAINT, 0, 0, false);
     return 1;
 }

@@ -50,7 +50,9 @@ int OleInitCount();    // OleInitialize calls not yet balanced by OleUninitializ
 
 // ---- resources still held
 size_t LiveHeapBlocks();
-size_t LiveGdiObjects();  // fonts and brushes created and not deleted
+size_t LiveGdiObjects();  // fonts, brushes and pens created and not deleted
+size_t LiveDcs();         // from GetDC and GetWindowDC, not released
+size_t LiveHooks();       // installed and not removed
 size_t LiveIcons();
 size_t LiveWindows();
 bool HeapMisuse();  // a block freed twice, or a pointer freed that never was allocated

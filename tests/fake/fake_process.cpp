@@ -138,6 +138,14 @@ int OleInitCount() { return S().oleInits; }
 size_t LiveHeapBlocks() { return S().heap.size(); }
 size_t LiveGdiObjects() { return S().gdi.size(); }
 size_t LiveIcons() { return S().icons.size(); }
+size_t LiveDcs() { return S().heldDcs.size(); }
+size_t LiveHooks()
+{
+    size_t n = 0;
+    for (const auto& h : S().hooks)
+        n += h.alive ? 1 : 0;
+    return n;
+}
 bool HeapMisuse() { return S().heapMisuse; }
 void SetScreenSize(int width, int height)
 {
@@ -342,6 +350,7 @@ DWORD GetSysColor(int index)
     switch (index) {
     case COLOR_BTNFACE: return 0x00F0F0F0;
     case COLOR_WINDOW: return 0x00FFFFFF;
+    case COLOR_GRAYTEXT: return 0x006D6D6D;
     default: return 0;
     }
 }
@@ -358,6 +367,51 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush)
     Record("FillRect(" + GdiName(hdc) + ",{" + D(rect->left) + "," + D(rect->top) + "," + D(rect->right) + "," +
            D(rect->bottom) + "}," + GdiName(brush) + ")");
     return 1;
+}
+
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush)
+{
+    Record("FrameRect(" + GdiName(hdc) + ",{" + D(rect->left) + "," + D(rect->top) + "," + D(rect->right) + "," +
+           D(rect->bottom) + "}," + GdiName(brush) + ")");
+    return 1;
+}
+
+HPEN CreatePen(int style, int width, COLORREF color)
+{
+    Record("CreatePen(" + D(style) + "," + D(width) + "," + Hex(color) + ")");
+    if (ShouldFail("CreatePen"))
+        return nullptr;
+    int n = ++S().gdiNumbers;
+    uintptr_t h = kGdiBase + static_cast<uintptr_t>(n) * 4;
+    GdiObject obj{"pen", n};
+    obj.color = color;
+    S().gdi[h] = obj;
+    return reinterpret_cast<HPEN>(h);
+}
+
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom)
+{
+    Record("Ellipse(" + GdiName(hdc) + "," + D(left) + "," + D(top) + "," + D(right) + "," + D(bottom) + ")");
+    return 1;
+}
+
+static HDC HoldDc(const char* operation, HWND hwnd)
+{
+    Record(std::string(operation) + "(" + Name(hwnd) + ")");
+    if (!W(hwnd) || ShouldFail(operation))
+        return nullptr;
+    uintptr_t h = kDcBase + static_cast<uintptr_t>(++S().dcNumbers);
+    S().heldDcs.insert(h);
+    return reinterpret_cast<HDC>(h);
+}
+
+HDC GetDC(HWND hwnd) { return HoldDc("GetDC", hwnd); }
+HDC GetWindowDC(HWND hwnd) { return HoldDc("GetWindowDC", hwnd); }
+
+int ReleaseDC(HWND hwnd, HDC hdc)
+{
+    Record("ReleaseDC(" + Name(hwnd) + "," + GdiName(hdc) + ")");
+    return S().heldDcs.erase(reinterpret_cast<uintptr_t>(hdc)) ? 1 : 0;
 }
 
 BOOL OffsetRect(RECT* rect, int dx, int dy)
@@ -482,6 +536,12 @@ BOOL UnhookWindowsHookEx(HHOOK hook)
 }
 
 LRESULT CallNextHookEx(HHOOK, int, WPARAM, LPARAM) { return 0; }
+
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* track)
+{
+    Record("TrackMouseEvent(" + Name(track->hwndTrack) + "," + Hex(track->dwFlags) + ")");
+    return track->cbSize == sizeof(TRACKMOUSEEVENT) && W(track->hwndTrack) ? 1 : 0;
+}
 
 DWORD GetCurrentThreadId() { return 1; }
 

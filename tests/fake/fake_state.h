@@ -50,6 +50,7 @@ struct Window {
     int itemHeight = 16;
     int fieldHeight = 18;
     bool pressed = false;
+    int check = 0;  // BUTTON: BM_SETCHECK
     int rangeLow = 0;
     int rangeHigh = 100;
     os::HWND Handle() const;
@@ -93,7 +94,7 @@ struct Failure {
 };
 
 struct GdiObject {
-    std::string kind;  // "font", "brush"
+    std::string kind;  // "font", "brush", "pen"
     int number;
     os::LOGFONTA font{};
     os::COLORREF color = 0;
@@ -125,6 +126,7 @@ struct State {
     std::set<uintptr_t> icons;
     int iconNumbers = 0;
     int dcNumbers = 0;
+    std::set<uintptr_t> heldDcs;  // from GetDC and GetWindowDC, not yet released
     Window* focus = nullptr;
     Window* active = nullptr;
     int screenWidth = 1024;

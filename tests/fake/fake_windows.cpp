@@ -699,6 +699,8 @@ int GetSystemMetrics(int index)
         return S().screenWidth;
     if (index == SM_CYSCREEN)
         return S().screenHeight;
+    if (index == SM_CXVSCROLL)
+        return 17;
     return 0;
 }
 
