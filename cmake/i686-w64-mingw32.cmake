@@ -1,10 +1,12 @@
-# Cross build for 32-bit Windows with the MinGW-w64 toolchain (win32 threads).
+# Cross build for 32-bit Windows with the MinGW-w64 toolchain.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
+# The posix thread model, as MSYS2's compilers have it: googletest needs
+# std::mutex, which GCC 12's win32 model lacks. Linked statically, it adds no DLL.
 set(XUNZHI_TARGET_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${XUNZHI_TARGET_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${XUNZHI_TARGET_TRIPLE}-g++)
+set(CMAKE_C_COMPILER ${XUNZHI_TARGET_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${XUNZHI_TARGET_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${XUNZHI_TARGET_TRIPLE}-windres)
 
 # Libraries and headers come from the target's sysroot only; programs (the host

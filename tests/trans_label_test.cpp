@@ -14,6 +14,11 @@ using fake::Quote;
 
 namespace {
 
+os::LRESULT OSCALL BrowserProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os::LPARAM lParam)
+{
+    return os::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
 const std::string kFaceArgs = "1,0,0,2,0," + Quote("微软雅黑") + ")";
 
 struct TransLabelTest : AppTest {
@@ -197,7 +202,7 @@ TEST_F(TransLabelTest, OtherMouseInputOpensNothing)
 TEST_F(TransLabelTest, OwnerAndShellFailure)
 {
     os::WNDCLASSA wc{};
-    wc.lpfnWndProc = os::DefWindowProcA;
+    wc.lpfnWndProc = BrowserProc;
     wc.lpszClassName = "IEFrame";
     os::RegisterClassA(&wc);
     os::HWND browser = os::CreateWindowExA(0, "IEFrame", "Microsoft Internet Explorer", 0, 0, 0, 10, 10, nullptr, 0,
