@@ -168,3 +168,47 @@ TEST_F(HotkeyTest, RegistrationIdsAndModifiers)
     // The window was subclassed once, at the first registration.
     EXPECT_TRUE(fake::CallsNamed({"SetWindowLongA"}).empty());
 }
+
+// Holding F10 repeats the hotkey: it starts once, not once per repeat. A
+// second press after the key was released starts again, box upon box.
+TEST_F(HotkeyTest, HeldF10StartsOnce)
+{
+    Load();
+    fake::SetKeyDown(os::VK_F10, true);
+    for (int repeat = 0; repeat < 20; ++repeat) {
+        fake::Script([] { fake::PressHotkey(0, os::VK_F10); });
+        fake::ScriptWait(33);  // the keyboard's repeat rate
+    }
+    fake::Script([] {
+        EXPECT_EQ(fake::OpenBoxCount(), 1);
+        fake::SetKeyDown(os::VK_F10, false);
+    });
+    fake::ScriptWait(100);  // the release is seen
+    fake::Script([] { fake::PressHotkey(0, os::VK_F10); });
+    fake::Script([] {
+        EXPECT_EQ(fake::OpenBoxCount(), 2);
+        fake::AnswerBox(os::IDOK);
+    });
+    fake::Script([] { fake::AnswerBox(os::IDOK); });
+    fake::ScriptWait(100);
+    Hotkey(os::VK_F10);  // the first press, with the key held
+    EXPECT_EQ(fake::Boxes().size(), 2u);
+    EXPECT_EQ(fake::PendingScript(), 0u);
+    // The watch ends with the release: no timer of it is left running.
+    for (const fake::Timer& t : fake::Timers())
+        EXPECT_NE(t.hwnd, Main());
+}
+
+// F11 held down stops again and again, which changes nothing: not guarded.
+TEST_F(HotkeyTest, HeldF11KeepsStopping)
+{
+    Load();
+    OnStartClicked();
+    fake::SetKeyDown(os::VK_F11, true);
+    fake::ClearCalls();
+    for (int repeat = 0; repeat < 3; ++repeat)
+        Hotkey(os::VK_F11);
+    EXPECT_EQ(fake::CallsNamed({"KillTimer"}).size(), 1u);
+    EXPECT_EQ(fake::CallsNamed({"SetWindowTextA"}).size(), 3u);
+    EXPECT_EQ(Period(), 0);
+}

@@ -2,6 +2,7 @@
 
 #include "app/clicker_controller.h"
 #include "app/control_ids.h"
+#include "app/hotkey_repeat.h"
 #include "app/hotkey_service.h"
 #include "app/properties.h"
 #include "app/visual_style.h"
@@ -24,9 +25,10 @@ void OnWindowCreated()
 }
 
 // The two tests are separate on purpose: equal ids (both 0) never arrive.
+// F10 held down starts once; its repeats would each stack one more box.
 void OnHotkeyFeedback(int32_t first, int32_t)
 {
-    if (first == StartHotkeyId)
+    if (first == StartHotkeyId && FreshHotkeyPress(GetWindowHandle(kMainWindow, kMainWindowSelf), os::VK_F10))
         OnStartClicked();
     if (first == StopHotkeyId)
         OnStopClicked();
@@ -37,4 +39,5 @@ void ResetWindowCreated()
     StartHotkeyId = 0;
     StopHotkeyId = 0;
     ResetHotkeyService();
+    ResetHotkeyRepeat();
 }

@@ -447,6 +447,7 @@ BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);
 void PostQuitMessage(int exitCode);
 SHORT GetKeyState(int virtualKey);
+SHORT GetAsyncKeyState(int virtualKey);  // the key as it is now, not as the thread's messages left it
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
 
 // Painting.

@@ -169,6 +169,7 @@ BOOL TranslateMessage(const MSG* msg) { return ::TranslateMessage(Win(msg)); }
 LRESULT DispatchMessageA(const MSG* msg) { return ::DispatchMessageA(Win(msg)); }
 void PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
 SHORT GetKeyState(int virtualKey) { return ::GetKeyState(virtualKey); }
+SHORT GetAsyncKeyState(int virtualKey) { return ::GetAsyncKeyState(virtualKey); }
 
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type)
 {

@@ -15,7 +15,13 @@ State& S()
     return state;
 }
 
-void Record(const std::string& call) { S().calls.push_back(call); }
+void Record(const std::string& call)
+{
+    if (S().recording)
+        S().calls.push_back(call);
+}
+
+bool Recording() { return S().recording; }
 
 bool ShouldFail(const char* operation)
 {
@@ -117,6 +123,8 @@ std::vector<std::string> CallsNamed(std::initializer_list<const char*> names)
 }
 
 void ClearCalls() { S().calls.clear(); }
+void SetRecording(bool on) { S().recording = on; }
+size_t HeapAllocCalls() { return S().heapAllocCalls; }
 
 void FailCall(const char* operation, int okCalls, int times)
 {
@@ -204,6 +212,7 @@ HANDLE GetProcessHeap()
 void* HeapAlloc(HANDLE heap, DWORD flags, size_t bytes)
 {
     Record("HeapAlloc(" + Hex(reinterpret_cast<uintptr_t>(heap)) + "," + Hex(flags) + "," + D(static_cast<long long>(bytes)) + ")");
+    ++S().heapAllocCalls;
     if (ShouldFail("HeapAlloc"))
         return nullptr;
     void* block = (flags & HEAP_ZERO_MEMORY) ? std::calloc(bytes ? bytes : 1, 1) : std::malloc(bytes ? bytes : 1);
@@ -468,7 +477,8 @@ void InitCommonControls() { Record("InitCommonControls()"); }
 
 BOOL GetCursorPos(POINT* point)
 {
-    Record("GetCursorPos()");
+    if (Recording())
+        Record("GetCursorPos()");
     if (ShouldFail("GetCursorPos"))
         return 0;
     if (!S().cursorPath.empty()) {
@@ -481,7 +491,8 @@ BOOL GetCursorPos(POINT* point)
 
 BOOL SetCursorPos(int x, int y)
 {
-    Record("SetCursorPos(" + D(x) + "," + D(y) + ")");
+    if (Recording())
+        Record("SetCursorPos(" + D(x) + "," + D(y) + ")");
     if (ShouldFail("SetCursorPos"))
         return 0;
     S().cursor = POINT{x, y};
@@ -490,12 +501,19 @@ BOOL SetCursorPos(int x, int y)
 
 void mouse_event(DWORD flags, DWORD dx, DWORD dy, DWORD data, UINT_PTR extraInfo)
 {
-    Record("mouse_event(" + Hex(flags) + "," + D(static_cast<int32_t>(dx)) + "," + D(static_cast<int32_t>(dy)) + "," +
-           D(data) + "," + D(static_cast<long long>(extraInfo)) + ")");
+    if (Recording())
+        Record("mouse_event(" + Hex(flags) + "," + D(static_cast<int32_t>(dx)) + "," + D(static_cast<int32_t>(dy)) +
+               "," + D(data) + "," + D(static_cast<long long>(extraInfo)) + ")");
 }
 
 SHORT GetKeyState(int virtualKey)
 {
+    return S().keysDown.count(virtualKey) ? static_cast<SHORT>(0x8000) : 0;
+}
+
+SHORT GetAsyncKeyState(int virtualKey)
+{
+    Record("GetAsyncKeyState(" + Hex(static_cast<uint64_t>(virtualKey)) + ")");
     return S().keysDown.count(virtualKey) ? static_cast<SHORT>(0x8000) : 0;
 }
 
