@@ -5,6 +5,20 @@
 //   inspector.exe find   TITLE   exit 0 when a visible top-level window has TITLE
 //   inspector.exe window TITLE   describe that window and all its descendants
 //   inspector.exe focus  TITLE   id and class of the control with the keyboard focus
+//   inspector.exe count  TITLE   how many shown top-level windows have TITLE (exit 0)
+//   inspector.exe list   TITLE   "hwnd 0x... pid N" for each of them
+//   inspector.exe text   TITLE ID            the text of a control ("main": the window)
+//   inspector.exe settext TITLE ID TEXT      WM_SETTEXT
+//   inspector.exe select TITLE ID INDEX      CB_SETCURSEL
+//   inspector.exe sel    TITLE ID            an edit box's selection, "start end"
+//   inspector.exe screen TITLE ID X Y        screen place of a point in a control's client area
+//   inspector.exe command TITLE ID           posts WM_COMMAND ID (1: IDOK closes a message box)
+//   inspector.exe closeall TITLE             posts IDOK to every such window, prints how many
+//   inspector.exe close  TITLE               posts WM_CLOSE
+//   inspector.exe clip   TEXT                puts TEXT on the clipboard
+//
+// TITLE may also be "hwnd:0x1234", one window by its handle (from list), for
+// when two windows share a title.
 //
 // TITLE is taken from the wide command line (Wine decodes the Unix UTF-8
 // arguments), texts are printed as UTF-8. This source is ASCII only, so the
@@ -145,25 +159,34 @@ const std::vector<Bit> kExStyles = {
     {WS_EX_NOACTIVATE, "WS_EX_NOACTIVATE"},
 };
 
-struct FindRequest { const std::wstring* title; HWND found; };
-
-BOOL CALLBACK MatchTopLevel(HWND hwnd, LPARAM context)
+BOOL CALLBACK CollectShown(HWND hwnd, LPARAM context)
 {
-    auto* request = reinterpret_cast<FindRequest*>(context);
+    auto* request = reinterpret_cast<std::pair<const std::wstring*, std::vector<HWND>*>*>(context);
     wchar_t title[512] = {};
     ::GetWindowTextW(hwnd, title, 512);
-    if (*request->title != title || !::IsWindowVisible(hwnd)) return TRUE;
-    request->found = hwnd;
-    return FALSE;
+    if (*request->first == title && ::IsWindowVisible(hwnd)) request->second->push_back(hwnd);
+    return TRUE;
 }
 
 // Only a shown window counts: the program creates its window hidden and
-// fills it before showing it.
+// fills it before showing it; a closed message box is hidden before its
+// modal loop ends. In z-order, topmost first.
+std::vector<HWND> ShownWindows(const std::wstring& title)
+{
+    std::vector<HWND> found;
+    std::pair<const std::wstring*, std::vector<HWND>*> request{&title, &found};
+    ::EnumWindows(CollectShown, LPARAM(&request));
+    return found;
+}
+
 HWND FindShownWindow(const std::wstring& title)
 {
-    FindRequest request{&title, nullptr};
-    ::EnumWindows(MatchTopLevel, LPARAM(&request));
-    return request.found;
+    if (title.rfind(L"hwnd:", 0) == 0) {
+        HWND hwnd = HWND(uintptr_t(std::wcstoul(title.c_str() + 5, nullptr, 0)));
+        return ::IsWindow(hwnd) && ::IsWindowVisible(hwnd) ? hwnd : nullptr;
+    }
+    std::vector<HWND> found = ShownWindows(title);
+    return found.empty() ? nullptr : found.front();
 }
 
 BOOL CALLBACK CollectChild(HWND hwnd, LPARAM context)
@@ -268,21 +291,81 @@ int DescribeFocus(HWND main)
     return 0;
 }
 
+// "main" is the window itself, a number a child's control id.
+HWND Control(HWND main, const std::wstring& id)
+{
+    if (id == L"main") return main;
+    wchar_t* end = nullptr;
+    long value = std::wcstol(id.c_str(), &end, 0);
+    if (!end || *end != 0 || id.empty()) return nullptr;
+    return ::GetDlgItem(main, int(value));
+}
+
+bool Number(const std::wstring& text, long* value)
+{
+    wchar_t* end = nullptr;
+    *value = std::wcstol(text.c_str(), &end, 0);
+    return !text.empty() && end && *end == 0;
+}
+
+int SetClipboard(const std::wstring& text)
+{
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (!memory) return 3;
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(::GlobalLock(memory)));
+    ::GlobalUnlock(memory);
+    if (!::OpenClipboard(nullptr)) {
+        ::GlobalFree(memory);
+        return 3;
+    }
+    ::EmptyClipboard();
+    bool set = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    ::CloseClipboard();
+    if (!set) ::GlobalFree(memory);
+    return set ? 0 : 3;
+}
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: inspector.exe find|window|focus TITLE\n");
+    std::fprintf(stderr,
+                 "usage: inspector.exe find|window|focus|count|list|close|closeall TITLE\n"
+                 "       inspector.exe text|sel|command TITLE ID\n"
+                 "       inspector.exe settext TITLE ID TEXT | select TITLE ID INDEX\n"
+                 "       inspector.exe screen TITLE ID X Y | clip TEXT\n");
     return 2;
 }
 
-}  // namespace
-
-int main()
+int Run(const std::vector<std::wstring>& args)
 {
-    int argc = 0;
-    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    if (!argv || argc != 3) return Usage();
-    std::wstring command = argv[1], title = argv[2];
-    if (command != L"find" && command != L"window" && command != L"focus") return Usage();
+    if (args.size() < 2) return Usage();
+    const std::wstring& command = args[0];
+    if (command == L"clip") return args.size() == 2 ? SetClipboard(args[1]) : Usage();
+
+    const std::wstring& title = args[1];
+    if (command == L"count" || command == L"list" || command == L"closeall") {
+        if (args.size() != 2) return Usage();
+        std::vector<HWND> found = ShownWindows(title);
+        if (command == L"count") {
+            Print(Format("%u", unsigned(found.size())));
+        } else if (command == L"list") {
+            for (HWND hwnd : found) {
+                DWORD pid = 0;
+                ::GetWindowThreadProcessId(hwnd, &pid);
+                Print(Format("hwnd 0x%08lX pid %lu", (unsigned long)uintptr_t(hwnd), (unsigned long)pid));
+            }
+        } else {
+            for (HWND hwnd : found) ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            Print(Format("%u", unsigned(found.size())));
+        }
+        return 0;
+    }
+
+    size_t want = command == L"find" || command == L"window" || command == L"focus" || command == L"close" ? 2
+                  : command == L"text" || command == L"sel" || command == L"command"                   ? 3
+                  : command == L"settext" || command == L"select"                                      ? 4
+                  : command == L"screen"                                                               ? 5
+                                                                                                       : 0;
+    if (want == 0 || args.size() != want) return Usage();
 
     HWND main = FindShownWindow(title);
     if (!main) {
@@ -291,5 +374,51 @@ int main()
     }
     if (command == L"find") return 0;
     if (command == L"focus") return DescribeFocus(main);
-    return Describe(main);
+    if (command == L"window") return Describe(main);
+    if (command == L"close") return ::PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 3;
+
+    long id = 0;
+    if (command == L"command") {
+        if (!Number(args[2], &id)) return Usage();
+        return ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(WORD(id), BN_CLICKED), 0) ? 0 : 3;
+    }
+    HWND control = Control(main, args[2]);
+    if (!control) {
+        std::fprintf(stderr, "inspector: no control %s\n", Utf8(args[2]).c_str());
+        return 1;
+    }
+    LRESULT result = 0;
+    if (command == L"text") {
+        Print(Escaped(WindowText(control)));
+        return 0;
+    }
+    if (command == L"settext")
+        return Send(control, WM_SETTEXT, 0, LPARAM(args[3].c_str()), &result) && result ? 0 : 3;
+    if (command == L"select") {
+        long index = 0;
+        if (!Number(args[3], &index)) return Usage();
+        return Send(control, CB_SETCURSEL, WPARAM(index), 0, &result) && result == index ? 0 : 3;
+    }
+    if (command == L"sel") {
+        // From the result, not through pointers into another process.
+        if (!Send(control, EM_GETSEL, 0, 0, &result)) return 3;
+        Print(Format("%u %u", unsigned(LOWORD(result)), unsigned(HIWORD(result))));
+        return 0;
+    }
+    long x = 0, y = 0;
+    if (!Number(args[3], &x) || !Number(args[4], &y)) return Usage();
+    POINT point{x, y};
+    ::ClientToScreen(control, &point);
+    Print(Format("%ld %ld", point.x, point.y));
+    return 0;
+}
+
+}  // namespace
+
+int main()
+{
+    int argc = 0;
+    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    if (!argv) return Usage();
+    return Run(std::vector<std::wstring>(argv + 1, argv + argc));
 }

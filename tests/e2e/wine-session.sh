@@ -49,13 +49,23 @@ e2e_start_xvfb() {
     local n deadline
     for n in $(seq 90 199); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        # A server elsewhere on this machine (another chroot) holds the number
+        # through its abstract socket, which clients would reach first.
+        grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_OUT/xvfb.log" 2>&1 &
         E2E_XVFB_PID=$!
         deadline=$((SECONDS + 20))
         while [ $SECONDS -lt $deadline ] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; do
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
+            # The lock must name our server: another one on the same number
+            # (outside this chroot, through the shared abstract sockets) would
+            # answer xdpyinfo too.
+            if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$E2E_XVFB_PID" ] &&
+                xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                sleep 0.2
+                if kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+                    export DISPLAY=":$n"
+                    return 0
+                fi
             fi
             sleep 0.1
         done
