@@ -11,7 +11,7 @@ packages=(
     g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
     wine wine32:i386 wine64
     xvfb xauth xdotool x11-utils imagemagick
-    locales fonts-wqy-microhei procps
+    locales fonts-wqy-microhei fonts-wine procps
 )
 
 need_root() {
