@@ -118,11 +118,6 @@ os::LRESULT OSCALL EditProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os::
     case os::WM_LBUTTONDOWN:
         MoveFocus(w);
         return 0;
-    case os::WM_SETFONT:
-        w->font = reinterpret_cast<os::HFONT>(wParam);
-        return 0;
-    case os::WM_GETFONT:
-        return reinterpret_cast<os::LRESULT>(w->font);
     default:
         return DefProc(hwnd, msg, wParam, lParam);
     }
@@ -194,11 +189,6 @@ os::LRESULT OSCALL ComboProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os:
     case os::WM_LBUTTONDOWN:
         MoveFocus(w);
         return 0;
-    case os::WM_SETFONT:
-        w->font = reinterpret_cast<os::HFONT>(wParam);
-        return 0;
-    case os::WM_GETFONT:
-        return reinterpret_cast<os::LRESULT>(w->font);
     default:
         return DefProc(hwnd, msg, wParam, lParam);
     }
@@ -242,11 +232,6 @@ os::LRESULT OSCALL ButtonProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os
         Deliver(w, os::WM_LBUTTONDOWN, 1, 0);
         Deliver(w, os::WM_LBUTTONUP, 0, 0);
         return 0;
-    case os::WM_SETFONT:
-        w->font = reinterpret_cast<os::HFONT>(wParam);
-        return 0;
-    case os::WM_GETFONT:
-        return reinterpret_cast<os::LRESULT>(w->font);
     default:
         return DefProc(hwnd, msg, wParam, lParam);
     }

@@ -346,6 +346,12 @@ os::LRESULT DefProc(os::HWND hwnd, os::UINT msg, os::WPARAM wParam, os::LPARAM l
     }
     case os::WM_QUERYENDSESSION:
         return 1;
+    case os::WM_SETFONT:  // the standard controls keep the font they are given
+        if (w->klass->system)
+            w->font = reinterpret_cast<os::HFONT>(wParam);
+        return 0;
+    case os::WM_GETFONT:
+        return w->klass->system ? reinterpret_cast<os::LRESULT>(w->font) : 0;
     case os::WM_ERASEBKGND: {
         os::HBRUSH brush = w->klass->background;
         uintptr_t b = reinterpret_cast<uintptr_t>(brush);
@@ -831,7 +837,8 @@ LONG_PTR SetWindowLongA(HWND hwnd, int index, LONG_PTR value)
 
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    Record("CallWindowProcA(" + Name(hwnd) + "," + Hex(msg) + ")");
+    if (Recording())
+        Record("CallWindowProcA(" + Name(hwnd) + "," + Hex(msg) + ")");
     return proc ? proc(hwnd, msg, wParam, lParam) : 0;
 }
 
