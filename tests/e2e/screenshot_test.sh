@@ -58,4 +58,29 @@ for id in 100 120 160; do
     done
 done
 [ "$failed" -eq 0 ] || e2e_fail "frames are not the flat look's (screenshot $shot)"
+
+# A message box opened later has its OK button in the look too: the face is
+# a silver tint (more blue than red), where the system's own is plain grey.
+xz_set_text 160 ""
+at=$(xz_point main $XZ_START_AT) || e2e_fail "no screen place for the start button"
+xdotool mousemove $at click 1
+xz_wait_boxes 1
+e2e_inspect window "$XZ_BOX_TITLE" >"$E2E_OUT/box.description"
+ok_width=$(awk '$1 == 1 && $2 == "width" { print $3 }' "$E2E_OUT/box.description")
+[ -n "$ok_width" ] || e2e_fail "the box has no OK button (id 1)"
+read -r ox oy <<<"$(e2e_inspect screen "$XZ_BOX_TITLE" 1 $((ok_width / 2)) 4 | tr -d '\r')"
+ok_shot=$E2E_OUT/box.png
+ok_colour=""
+deadline=$((SECONDS + 10))
+while [ $SECONDS -lt $deadline ]; do
+    import -window root "$ok_shot"
+    ok_colour=$(convert "$ok_shot" -format "%[fx:int(255*p{$ox,$oy}.r)],%[fx:int(255*p{$ox,$oy}.g)],%[fx:int(255*p{$ox,$oy}.b)]" info:)
+    IFS=, read -r r _ b <<<"$ok_colour"
+    [ "$b" -gt "$r" ] && break
+    sleep 0.2
+done
+echo "OK button face at $ox,$oy: $ok_colour"
+IFS=, read -r r _ b <<<"$ok_colour"
+[ "$b" -gt "$r" ] || e2e_fail "the box's OK button is not drawn in the look: $ok_colour at $ox,$oy ($ok_shot)"
+xz_close_boxes
 echo "PASS: screenshot at $shot"
