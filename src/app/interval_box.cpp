@@ -132,6 +132,7 @@ int64_t ReadLeadingInteger(const char* text)
 
 bool MakeIntegerBox(os::HWND parent, os::HWND edit, os::HINSTANCE instance)
 {
+    os::InitCommonControls();  // the spin control's class lives in comctl32
     os::HWND spin = os::CreateWindowExA(os::WS_EX_STATICEDGE, "msctls_updown32", nullptr,
                                         os::WS_CHILD | os::WS_CLIPSIBLINGS, 0, 0, kSpinWidth, 0, parent,
                                         kSpinChildId, instance, nullptr);
