@@ -277,7 +277,8 @@ std::string Arguments(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    Record("SendMessageA(" + Name(hwnd) + "," + Arguments(msg, wParam, lParam) + ")");
+    if (Recording())
+        Record("SendMessageA(" + Name(hwnd) + "," + Arguments(msg, wParam, lParam) + ")");
     return Deliver(W(hwnd), msg, wParam, lParam);
 }
 

@@ -28,6 +28,9 @@ const std::vector<std::string>& Calls();
 // The recorded calls whose operation is one of `names`, in order.
 std::vector<std::string> CallsNamed(std::initializer_list<const char*> names);
 void ClearCalls();
+// Off, calls are simulated but not recorded: for measuring the program rather
+// than the log. Reset turns it back on.
+void SetRecording(bool on);
 // Formatting as the record does, for building expected calls.
 std::string Name(os::HWND hwnd);
 std::string Quote(const char* text);
@@ -56,6 +59,7 @@ size_t LiveHooks();       // installed and not removed
 size_t LiveIcons();
 size_t LiveWindows();
 bool HeapMisuse();  // a block freed twice, or a pointer freed that never was allocated
+size_t HeapAllocCalls();  // since Reset, failed ones included
 
 // ---- screen, keyboard, cursor, clipboard
 void SetScreenSize(int width, int height);

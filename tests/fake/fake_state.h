@@ -102,6 +102,8 @@ struct GdiObject {
 
 struct State {
     std::vector<std::string> calls;
+    bool recording = true;
+    size_t heapAllocCalls = 0;
     std::vector<Failure> failures;
     std::vector<std::unique_ptr<ClassInfo>> classes;
     std::vector<std::unique_ptr<Window>> windows;  // index = number - 1
@@ -142,8 +144,10 @@ struct State {
 
 State& S();
 
-// Recording.
+// Recording. The calls of a timer tick test Recording() first, so that a
+// tick with recording off costs no formatting either.
 void Record(const std::string& call);
+bool Recording();
 bool ShouldFail(const char* operation);
 std::string Hex(uint64_t value);
 std::string GdiName(const void* handle);
