@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# test.sh: installs what is missing, configures and builds both presets, then
-# runs the native unit tests and the Windows build's tests under Wine (unit
-# tests, resources, end-to-end). Exits non-zero when any step or test fails.
+# test.sh: installs what is missing, configures and builds the presets, then
+# runs the native unit tests (plain and under the sanitizers) and the Windows
+# build's tests under Wine (unit tests, resources, end-to-end, soak). Exits
+# non-zero when any step or test fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh || exit 1
@@ -41,6 +42,8 @@ check() {
 }
 
 check linux
+# The native unit suite again under ASan (with leak checks) and UBSan.
+check linux-sanitize
 check windows
 
 echo
