@@ -119,7 +119,7 @@ e2e_start_program() {
     E2E_PID=$!
 }
 
-# e2e_inspect COMMAND TITLE: runs inspector.exe (see inspector.cpp).
+# e2e_inspect COMMAND TITLE: runs inspector.exe (see window_reader.cpp).
 e2e_inspect() {
     [ -f "${E2E_INSPECTOR:-}" ] || e2e_fail "no inspector at '${E2E_INSPECTOR:-}'"
     timeout -k 5 30 wine "$E2E_INSPECTOR" "$@"
