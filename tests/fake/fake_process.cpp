@@ -78,6 +78,15 @@ constexpr uintptr_t kHookBase = 0x70000000;
 constexpr uintptr_t kInstance = 0x00400000;
 
 std::string D(long long v) { return std::to_string(v); }
+
+// Files a created font, brush or pen under the next number: its handle.
+uintptr_t NewGdiObject(GdiObject obj)
+{
+    obj.number = ++S().gdiNumbers;
+    uintptr_t h = kGdiBase + static_cast<uintptr_t>(obj.number) * 4;
+    S().gdi[h] = obj;
+    return h;
+}
 }  // namespace
 
 std::string GdiName(const void* handle)
@@ -301,12 +310,9 @@ HFONT CreateFontIndirectA(const LOGFONTA* font)
            D(font->lfPitchAndFamily) + "," + Quote(face.c_str()) + ")");
     if (ShouldFail("CreateFontIndirectA"))
         return nullptr;
-    int n = ++S().gdiNumbers;
-    uintptr_t h = kGdiBase + static_cast<uintptr_t>(n) * 4;
-    GdiObject obj{"font", n};
+    GdiObject obj{"font", 0};
     obj.font = *font;
-    S().gdi[h] = obj;
-    return reinterpret_cast<HFONT>(h);
+    return reinterpret_cast<HFONT>(NewGdiObject(obj));
 }
 
 HBRUSH CreateSolidBrush(COLORREF color)
@@ -314,12 +320,9 @@ HBRUSH CreateSolidBrush(COLORREF color)
     Record("CreateSolidBrush(" + Hex(color) + ")");
     if (ShouldFail("CreateSolidBrush"))
         return nullptr;
-    int n = ++S().gdiNumbers;
-    uintptr_t h = kGdiBase + static_cast<uintptr_t>(n) * 4;
-    GdiObject obj{"brush", n};
+    GdiObject obj{"brush", 0};
     obj.color = color;
-    S().gdi[h] = obj;
-    return reinterpret_cast<HBRUSH>(h);
+    return reinterpret_cast<HBRUSH>(NewGdiObject(obj));
 }
 
 HGDIOBJ GetStockObject(int index)
@@ -395,12 +398,9 @@ HPEN CreatePen(int style, int width, COLORREF color)
     Record("CreatePen(" + D(style) + "," + D(width) + "," + Hex(color) + ")");
     if (ShouldFail("CreatePen"))
         return nullptr;
-    int n = ++S().gdiNumbers;
-    uintptr_t h = kGdiBase + static_cast<uintptr_t>(n) * 4;
-    GdiObject obj{"pen", n};
+    GdiObject obj{"pen", 0};
     obj.color = color;
-    S().gdi[h] = obj;
-    return reinterpret_cast<HPEN>(h);
+    return reinterpret_cast<HPEN>(NewGdiObject(obj));
 }
 
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom)
