@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "app/window_text.h"
+#include "services/text.h"
 #include "services/text_heap.h"
 
 namespace {
@@ -48,21 +50,6 @@ void FormatInt32(int32_t value, char out[12])
     out[at] = 0;
 }
 
-char* ReadText(os::HWND edit)
-{
-    int length = os::GetWindowTextLengthA(edit);
-    char* text = AllocText(static_cast<size_t>(length > 0 ? length : 0) + 1);
-    int copied = length > 0 ? os::GetWindowTextA(edit, text, length + 1) : 0;
-    text[copied > 0 && copied <= length ? copied : 0] = 0;
-    return text;
-}
-
-bool SameText(const char* a, const char* b)
-{
-    while (*a && *a == *b)
-        ++a, ++b;
-    return *a == *b;
-}
 
 // The spin control goes wherever the box goes: right of it, at its top.
 void PlaceSpin(os::HWND edit, const IntegerBox* box)
@@ -158,12 +145,12 @@ os::HWND SpinOf(os::HWND edit)
 
 void RewriteIntegerBox(os::HWND edit)
 {
-    char* text = ReadText(edit);
+    char* text = ReadWindowText(edit);
     char plain[12];
     FormatInt32(ClampToInt32(ReadLeadingInteger(text)), plain);
-    if (SameText(plain, "0"))
+    if (CompareText(plain, "0") == 0)
         plain[0] = 0;
-    if (!SameText(plain, text)) {
+    if (CompareText(plain, text) != 0) {  // the absent text counts as empty
         os::DWORD start = 0;
         os::SendMessageA(edit, os::EM_GETSEL, reinterpret_cast<os::WPARAM>(&start), 0);
         os::SetWindowTextA(edit, plain);
@@ -176,7 +163,7 @@ void StepIntegerBox(os::HWND edit, int delta)
 {
     if (!os::IsWindowEnabled(edit) || !os::IsWindowVisible(edit))
         return;
-    char* text = ReadText(edit);
+    char* text = ReadWindowText(edit);
     int64_t n = ClampToInt32(ReadLeadingInteger(text));
     FreeText(text);
     int64_t next;

@@ -3,8 +3,8 @@
 #include "app/fatal_error.h"
 #include "app/form.h"
 #include "app/main_window.h"
+#include "app/window_text.h"
 #include "services/periodic_timer.h"
-#include "services/text_heap.h"
 
 namespace {
 
@@ -24,21 +24,6 @@ const ControlForm* Resolve(ControlId window, ControlId control, os::HWND* hwnd)
     if (!*hwnd)
         ReportFatalError("迅指访问了一个尚未创建的控件。");
     return form;
-}
-
-char* ReadWindowText(os::HWND hwnd)
-{
-    int length = os::GetWindowTextLengthA(hwnd);
-    if (length <= 0)
-        return nullptr;  // an empty text reads as the absent text
-    char* text = AllocText(static_cast<size_t>(length) + 1);
-    int copied = os::GetWindowTextA(hwnd, text, length + 1);
-    text[copied > 0 && copied <= length ? copied : 0] = 0;
-    if (text[0] == 0) {
-        FreeText(text);
-        return nullptr;
-    }
-    return text;
 }
 
 }  // namespace

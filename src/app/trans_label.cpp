@@ -1,6 +1,7 @@
 #include "app/trans_label.h"
 
 #include "app/controls.h"
+#include "app/window_text.h"
 #include "services/text_heap.h"
 #include "services/window_class.h"
 
@@ -48,13 +49,11 @@ void Paint(os::HWND hwnd)
     const ControlForm* form = FormOf(hwnd);
     os::RECT client;
     os::GetClientRect(hwnd, &client);
-    int length = os::GetWindowTextLengthA(hwnd);
-    if (!form || length <= 0) {
+    char* text = form ? ReadWindowText(hwnd) : nullptr;
+    if (!text) {  // an empty label draws nothing
         os::EndPaint(hwnd, &ps);
         return;
     }
-    char* text = AllocText(static_cast<size_t>(length) + 1);
-    os::GetWindowTextA(hwnd, text, length + 1);
 
     // A font lives for one paint only.
     os::HFONT font = form->font ? CreateFormFont(*form->font) : nullptr;
